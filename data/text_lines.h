@@ -1,0 +1,18 @@
+// The one way every text file is split into lines.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "platform/platform.h"
+
+// Reads the open file to its end by the line reading rule (CR, LF, CR LF and
+// NUL end a line; LF CR ends two). Each line is stored in table[counter] and
+// counter goes up by one, while counter is below both the table's size and
+// the counter's largest value; later lines are read and dropped, so counter
+// always equals the number of lines stored. The caller closes the file.
+void ReadLinesIntoTable(platform::File* file, std::span<std::string> table,
+                        std::int8_t& counter);
+void ReadLinesIntoTable(platform::File* file, std::span<std::string> table,
+                        std::int32_t& counter);
