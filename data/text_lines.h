@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "platform/platform.h"
 
@@ -16,3 +17,16 @@ void ReadLinesIntoTable(platform::File* file, std::span<std::string> table,
                         std::int8_t& counter);
 void ReadLinesIntoTable(platform::File* file, std::span<std::string> table,
                         std::int32_t& counter);
+
+// The same rule over bytes in memory.
+void ReadLinesFromBytes(std::string_view bytes, std::span<std::string> table,
+                        std::int8_t& counter);
+void ReadLinesFromBytes(std::string_view bytes, std::span<std::string> table,
+                        std::int32_t& counter);
+
+// Opens path, reads it as above and closes it again; false when it cannot be
+// opened, and then nothing is stored.
+bool ReadTextFileIntoTable(const std::string& path,
+                           std::span<std::string> table, std::int8_t& counter);
+bool ReadTextFileIntoTable(const std::string& path,
+                           std::span<std::string> table, std::int32_t& counter);
