@@ -21,7 +21,9 @@ bool TakeLineByte(LineSplitter& splitter, unsigned char byte) {
     splitter.afterCr = byte == kCr;
     return true;
   }
-  splitter.line.push_back(static_cast<char>(byte));
+  if (splitter.keepBytes) {
+    splitter.line.push_back(static_cast<char>(byte));
+  }
   return false;
 }
 

@@ -9,6 +9,8 @@ struct LineSplitter {
   std::string line;       // the line read so far, or the line just ended
   bool lineOpen = false;  // a line has begun and its ending is not yet read
   bool afterCr = false;   // the byte before was a CR: an LF now belongs to it
+  bool keepBytes = true;  // false while lines are only counted off: a line
+                          // that will be dropped is not held in memory
 };
 
 // Takes the next byte. True when the byte ends a line; that line is then in

@@ -12,14 +12,18 @@ namespace {
 // have room; otherwise it is dropped, so the counter never wraps and never
 // names a slot outside the table.
 template <typename Counter>
+bool HasRoom(std::span<std::string> table, Counter counter) {
+  return counter >= 0 && counter < std::numeric_limits<Counter>::max() &&
+         std::cmp_less(counter, table.size());
+}
+
+template <typename Counter>
 void StoreLine(std::string& line, std::span<std::string> table,
                Counter& counter) {
-  if (counter < 0 || counter == std::numeric_limits<Counter>::max() ||
-      std::cmp_greater_equal(counter, table.size())) {
-    return;
+  if (HasRoom(table, counter)) {
+    table[static_cast<std::size_t>(counter)] = std::move(line);
+    ++counter;
   }
-  table[static_cast<std::size_t>(counter)] = std::move(line);
-  ++counter;
 }
 
 // nextByte gives 0 to 255, or a negative value when no byte is left.
@@ -27,9 +31,11 @@ template <typename Counter, typename NextByte>
 void ReadLines(NextByte nextByte, std::span<std::string> table,
                Counter& counter) {
   LineSplitter splitter;
+  splitter.keepBytes = HasRoom(table, counter);
   for (int byte = nextByte(); byte >= 0; byte = nextByte()) {
     if (TakeLineByte(splitter, static_cast<unsigned char>(byte))) {
       StoreLine(splitter.line, table, counter);
+      splitter.keepBytes = HasRoom(table, counter);
     }
   }
   if (EndLines(splitter)) {
