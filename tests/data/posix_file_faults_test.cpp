@@ -54,14 +54,21 @@ TEST_F(PosixFileFaults, SymbolicLinkToAFileIsRead) {
   EXPECT_EQ(LocalVersionInfo[1], "101");
 }
 
-TEST_F(PosixFileFaults, UnreadableFileIsRefused) {
+TEST_F(PosixFileFaults, PermissionsAreHonoured) {
   if (geteuid() == 0) {
-    GTEST_SKIP() << "root reads every file";
+    GTEST_SKIP() << "root reads and writes everywhere";
   }
   WriteBytes("localversion.txt", "Product\n");
   std::filesystem::permissions("localversion.txt",
                                std::filesystem::perms::none);
   EXPECT_EQ(LoadLocalVersionFile(), 0);
+
+  std::filesystem::create_directory("read-only");
+  std::filesystem::permissions(
+      "read-only",
+      std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  EXPECT_EQ(platform::CreateNewFile("read-only/download.txt"), nullptr);
+  std::filesystem::permissions("read-only", std::filesystem::perms::owner_all);
 }
 
 TEST_F(PosixFileFaults, CreateNewFileNeverFollowsASymbolicLink) {
