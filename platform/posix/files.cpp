@@ -65,13 +65,13 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
-// The value of the first variable named "tmp" in any letter case, in the
-// environment's own order; empty when there is none.
+// The first non-empty value of a variable named "tmp" in any letter case, in
+// the environment's own order; empty when there is none.
 std::string TmpVariable() {
   for (char** entry = environ; entry != nullptr && *entry != nullptr; ++entry) {
     const std::string_view text(*entry);
     const std::size_t equals = text.find('=');
-    if (equals != std::string_view::npos &&
+    if (equals != std::string_view::npos && equals + 1 < text.size() &&
         EqualIgnoringCase(text.substr(0, equals), "tmp")) {
       return std::string(text.substr(equals + 1));
     }

@@ -130,6 +130,8 @@ TEST(PosixProcess, TemporaryDirectoryOrder) {
       {"TMPDIR", std::nullopt, std::nullopt, std::nullopt, "/t/dir//",
        "/t/dir"},
       {"empty tmp", "", std::nullopt, std::nullopt, "/t/dir", "/t/dir"},
+      {"empty tmp beside TMP", "", "/t/upper", std::nullopt, "/t/dir",
+       "/t/upper"},
       {"nothing set", std::nullopt, std::nullopt, std::nullopt, std::nullopt,
        "/tmp"},
       {"root", "/", std::nullopt, std::nullopt, std::nullopt, "/"},

@@ -1,6 +1,7 @@
 // A fresh, empty current directory for one test, removed again afterwards.
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -10,10 +11,12 @@
 class ScratchDirectory {
  public:
   ScratchDirectory() : previous_(std::filesystem::current_path()) {
+    // The clock as well, where a random device is not random.
     std::random_device random;
     path_ = std::filesystem::temp_directory_path() /
-            ("quorvel-data-test-" + std::to_string(random()) +
-             std::to_string(random()));
+            ("quorvel-data-test-" + std::to_string(random()) + "-" +
+             std::to_string(
+                 std::chrono::steady_clock::now().time_since_epoch().count()));
     std::filesystem::create_directories(path_);
     std::filesystem::current_path(path_);
   }
