@@ -1,5 +1,5 @@
 # The two commands of the README, and the developer's extras.
-.PHONY: demo test build bench format
+.PHONY: demo test build bench format fuzz
 
 demo:
 	bash scripts/demo.sh
@@ -13,6 +13,9 @@ build:
 
 bench:
 	bash scripts/bench.sh
+
+fuzz:
+	bash scripts/fuzz.sh
 
 format:
 	find app data check ui platform tests bench \( -name '*.cpp' -o -name '*.h' \) \
