@@ -288,9 +288,15 @@ bool HandleControlMessage(UINT message, WPARAM wParam, LPARAM lParam,
     }
     return true;
   }
+  // A disabled control, or one in a disabled window, reports nothing, also
+  // when a click reaches it another way than by the mouse (BM_CLICK).
   const WORD notification = HIWORD(wParam);
-  if ((record->kind == ControlKind::kButton && notification == BN_CLICKED) ||
-      (record->kind == ControlKind::kPicture && notification == STN_CLICKED)) {
+  const bool enabled = IsWindowEnabled(record->handle) &&
+                       IsWindowEnabled(GetParent(record->handle));
+  if (enabled &&
+      ((record->kind == ControlKind::kButton && notification == BN_CLICKED) ||
+       (record->kind == ControlKind::kPicture &&
+        notification == STN_CLICKED))) {
     TheToolkit().events.push_back({EventKind::kControl, control});
   }
   *result = 0;
