@@ -15,6 +15,9 @@ namespace {
 
 // Every read takes at most this many bytes.
 constexpr std::size_t kReadBlockBytes = 2048;
+// Body bytes are gathered into writes of up to this many: a write per read
+// would cost more than the read itself.
+constexpr std::size_t kWriteBlockBytes = 64 * 1024;
 
 bool networkStarted = false;
 
@@ -39,13 +42,25 @@ std::size_t ReadAnswerHeadBytes(platform::Socket socket, std::string& bytes) {
   return 0;
 }
 
-// Decodes piece into file. False when a write failed.
+// The output file with the body bytes not yet written to it.
+struct BodyFile {
+  platform::File* file;
+  std::string pending;
+};
+
+bool FlushBodyFile(BodyFile& body) {
+  const bool written = platform::WriteFileBytes(body.file, body.pending.data(),
+                                                body.pending.size());
+  body.pending.clear();
+  return written;
+}
+
+// Decodes piece into the file. False when a write failed.
 bool WriteBodyPiece(BodyDecoder& decoder, std::string_view piece,
-                    platform::File* file) {
+                    BodyFile& body) {
   while (!piece.empty() && decoder.verdict == BodyVerdict::kNeedMore) {
-    const std::string_view data = TakeBodyBytes(decoder, piece);
-    if (!data.empty() &&
-        !platform::WriteFileBytes(file, data.data(), data.size())) {
+    body.pending += TakeBodyBytes(decoder, piece);
+    if (body.pending.size() >= kWriteBlockBytes && !FlushBodyFile(body)) {
       return false;
     }
   }
@@ -53,10 +68,12 @@ bool WriteBodyPiece(BodyDecoder& decoder, std::string_view piece,
 }
 
 // Takes the body, starting with the bytes that came with the head, into
-// file. True when the body came whole and all of it was written.
+// the file. True when the body came whole and all of it was written.
 bool ReceiveBody(platform::Socket socket, BodyDecoder& decoder,
                  std::string_view firstBytes, platform::File* file) {
-  if (!WriteBodyPiece(decoder, firstBytes, file)) {
+  BodyFile body{file, {}};
+  body.pending.reserve(kWriteBlockBytes + kReadBlockBytes);
+  if (!WriteBodyPiece(decoder, firstBytes, body)) {
     return false;
   }
   std::array<char, kReadBlockBytes> block;
@@ -66,7 +83,7 @@ bool ReceiveBody(platform::Socket socket, BodyDecoder& decoder,
                  WaitDeadline());
     switch (read.end) {
       case ReadEnd::kBytes:
-        if (!WriteBodyPiece(decoder, {block.data(), read.count}, file)) {
+        if (!WriteBodyPiece(decoder, {block.data(), read.count}, body)) {
           return false;
         }
         break;
@@ -79,7 +96,7 @@ bool ReceiveBody(platform::Socket socket, BodyDecoder& decoder,
         return false;
     }
   }
-  return decoder.verdict == BodyVerdict::kComplete;
+  return decoder.verdict == BodyVerdict::kComplete && FlushBodyFile(body);
 }
 
 // Everything after the connection is made: request, head, body, file.

@@ -38,7 +38,8 @@ std::string PortableFileName(std::string_view name) {
 std::string ReserveTemporaryFile(std::string_view url) {
   const std::string front = platform::TemporaryDirectory() +
                             platform::kPathSeparator + std::string(kNamePrefix);
-  const std::string back = "-" + PortableFileName(FilePartOfUrl(url));
+  std::string back = "-";
+  back += PortableFileName(FilePartOfUrl(url));
   std::string path;
   platform::File* file = CreateUniqueFile(front, back, path);
   if (file == nullptr) {

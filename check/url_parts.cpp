@@ -79,16 +79,14 @@ bool SplitUrl(std::string_view url, UrlParts& parts) {
 }
 
 std::string RequestBytes(const UrlParts& parts) {
-  std::string portSuffix;
+  std::string request = "GET /";
+  request += parts.path;
+  request += " HTTP/1.1\r\nAccept: */*\r\nHost: ";
+  request += parts.host;
   if (parts.port != kDefaultHttpPort) {
-    portSuffix = ":" + std::to_string(parts.port);
+    request += ':';
+    request += std::to_string(parts.port);
   }
-  return "GET /" + parts.path +
-         " HTTP/1.1\r\n"
-         "Accept: */*\r\n"
-         "Host: " +
-         parts.host + portSuffix +
-         "\r\n"
-         "Connection: close\r\n"
-         "\r\n";
+  request += "\r\nConnection: close\r\n\r\n";
+  return request;
 }
