@@ -27,7 +27,8 @@ void PreferredHeight(GtkWidget* widget, int* minimum, int* natural) {
 }
 
 // GtkFixed would give each child at least its minimum size; a control here
-// gets its own rectangle, no more and no less.
+// gets its own rectangle, no more and no less, and paints nothing outside it
+// (not even the theme's drop shadow of a button).
 void AllocateChild(GtkWidget* child, gpointer areaWidget) {
   auto* area = static_cast<GtkWidget*>(areaWidget);
   if (!gtk_widget_get_visible(child)) return;
@@ -43,6 +44,7 @@ void AllocateChild(GtkWidget* child, gpointer areaWidget) {
   place.x = origin.x + x;
   place.y = origin.y + y;
   gtk_widget_size_allocate(child, &place);
+  gtk_widget_set_clip(child, &place);
 }
 
 void Allocate(GtkWidget* widget, GtkAllocation* allocation) {
