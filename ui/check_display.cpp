@@ -40,56 +40,25 @@ std::string LatestVersion() {
 }
 std::string ChangeLogCaption() { return LanguageTable[kChangeLogCaptionLine]; }
 
-// number, kind, x, y, width, height, sunken, font, text colour, fill colour,
-// text
+// clang-format off
 const ControlLayout kVersionLabels[] = {
-    {kInstalledVersionLabel,
-     ControlKind::kLabel,
-     15,
-     213,
-     130,
-     19,
-     true,
-     nullptr,
-     {},
-     kInstalledVersionFillColour,
-     InstalledVersion},
-    {kLatestVersionLabel,
-     ControlKind::kLabel,
-     155,
-     213,
-     130,
-     19,
-     true,
-     nullptr,
-     {},
-     kLatestVersionFillColour,
-     LatestVersion},
+    // number, kind, x, y, width, height, sunken border, font,
+    //   text colour, fill colour, text (, picture)
+    {kInstalledVersionLabel, ControlKind::kLabel,  15, 213, 130,  19, true, nullptr,
+     {}, kInstalledVersionFillColour, InstalledVersion},
+    {kLatestVersionLabel,    ControlKind::kLabel, 155, 213, 130,  19, true, nullptr,
+     {}, kLatestVersionFillColour, LatestVersion},
 };
+
 const ControlLayout kChangeLogControls[] = {
-    {kChangeLogBox,
-     ControlKind::kGroupBox,
-     10,
-     243,
-     280,
-     202,
-     false,
-     nullptr,
-     {},
-     {},
-     ChangeLogCaption},
-    {kChangeLogText,
-     ControlKind::kTextBox,
-     15,
-     258,
-     270,
-     180,
-     false,
-     nullptr,
-     {},
-     kChangeLogFillColour,
-     nullptr},
+    // number, kind, x, y, width, height, sunken border, font,
+    //   text colour, fill colour, text (, picture)
+    {kChangeLogBox,  ControlKind::kGroupBox, 10, 243, 280, 202, false, nullptr,
+     {}, {}, ChangeLogCaption},
+    {kChangeLogText, ControlKind::kTextBox,  15, 258, 270, 180, false, nullptr,
+     {}, kChangeLogFillColour, nullptr},
 };
+// clang-format on
 
 void AppendToControlText(int control, const std::string& text) {
   platform::SetControlText(control, platform::ControlText(control) + text);
