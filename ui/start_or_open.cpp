@@ -2,17 +2,20 @@
 
 #include "platform/platform.h"
 
-void StartOrOpen(const std::string& text) {
-  std::string commandLine =
-      !text.empty() && text[0] == '"' ? text : '"' + text + '"';
-  if (platform::StartProgram(commandLine)) return;
-  // A document's folder, up to its last backslash, is its working directory
-  // when there is a backslash after the first character.
+std::string ProgramCommandLine(const std::string& text) {
+  return !text.empty() && text[0] == '"' ? text : '"' + text + '"';
+}
+
+std::optional<std::string> DocumentFolder(const std::string& text) {
   std::size_t lastBackslash = text.rfind('\\');
-  if (lastBackslash != std::string::npos && lastBackslash >= 1) {
-    std::string workingDirectory = text.substr(0, lastBackslash + 1);
-    platform::OpenWithDefaultHandler(text, &workingDirectory);
-  } else {
-    platform::OpenWithDefaultHandler(text, nullptr);
+  if (lastBackslash == std::string::npos || lastBackslash == 0) {
+    return std::nullopt;
   }
+  return text.substr(0, lastBackslash + 1);
+}
+
+void StartOrOpen(const std::string& text) {
+  if (platform::StartProgram(ProgramCommandLine(text))) return;
+  std::optional<std::string> folder = DocumentFolder(text);
+  platform::OpenWithDefaultHandler(text, folder ? &*folder : nullptr);
 }
