@@ -9,6 +9,11 @@
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
+// Winsock 1.1's inet_addr and gethostbyname are the calls the design names;
+// Visual Studio would flag them as old.
+#ifndef _WINSOCK_DEPRECATED_NO_WARNINGS
+#define _WINSOCK_DEPRECATED_NO_WARNINGS
+#endif
 
 // clang-format off
 #include <winsock2.h>
