@@ -17,8 +17,9 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "e2e_gtk"))
-from desktop import (SCREEN_HEIGHT, SCREEN_WIDTH, Failure, Picture,  # noqa
-                     Publisher, VirtualDisplay, wait_until)
+from desktop import (SCREEN_HEIGHT, SCREEN_WIDTH, Failure,  # noqa: E402
+                     Publisher, VirtualDisplay, expect, expect_equal,
+                     wait_until)
 
 MAIN_TITLE = "Quorvel v.1.01"
 ABOUT_TITLE = "INFORMATION"
@@ -30,16 +31,6 @@ ACTION_BUTTON = (75, 243)
 CLOSE_BUTTON = (225, 243)
 BANNER = (100, 25)
 ABOUT_CLOSE_BUTTON = (230, 230)
-
-
-def expect(what, condition):
-    if not condition:
-        raise Failure(what)
-
-
-def expect_equal(what, actual, expected):
-    if actual != expected:
-        raise Failure(f"{what}: got {actual}, expected {expected}")
 
 
 class Frame:
@@ -55,6 +46,11 @@ class Frame:
 
     def point(self, client_x, client_y):
         return (self.border + client_x, self.client_top + client_y)
+
+    def expect_centred(self, what):
+        expect_equal(what + " centred", (self.x, self.y),
+                     ((SCREEN_WIDTH - self.width) // 2,
+                      (SCREEN_HEIGHT - self.height) // 2))
 
 
 class Run:
@@ -151,13 +147,9 @@ def test_main_window(context):
     publish(context, b"101", change_log=True)
     run, window = open_main_window(context)
     frame = Frame(context.display, window, MAIN_WIDTH, MAIN_HEIGHT)
-    expect_equal("main window centred",
-                 (frame.x, frame.y),
-                 ((SCREEN_WIDTH - frame.width) // 2,
-                  (SCREEN_HEIGHT - frame.height) // 2))
+    frame.expect_centred("main window")
     time.sleep(0.5)
     picture = context.shot(window, "windows-main-window")
-    # The product title's black fill and the version label's grey text.
     expect("the product title's black fill",
            has_colour(picture, frame, 2, 53, 40, 20, (0, 0, 0)))
     expect("the banner's picture", not has_colour(
@@ -211,9 +203,7 @@ def test_about_window(context):
         context.click(window, frame, BANNER)
         about = context.display.wait_for_window(ABOUT_TITLE)
         about_frame = Frame(context.display, about, ABOUT_WIDTH, ABOUT_HEIGHT)
-        expect_equal("About window centred", (about_frame.x, about_frame.y),
-                     ((SCREEN_WIDTH - about_frame.width) // 2,
-                      (SCREEN_HEIGHT - about_frame.height) // 2))
+        about_frame.expect_centred("About window")
         time.sleep(0.5)
         picture = context.shot(about, "windows-about-window")
         expect("the About title's black fill",
