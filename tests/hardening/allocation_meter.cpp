@@ -44,6 +44,8 @@ std::size_t StopAllocationMeter() {
   return static_cast<std::size_t>(meter.peak);
 }
 
+long long AllocationMeterHeld() { return meter.held; }
+
 void* operator new(std::size_t size) { return Allocate(size); }
 void* operator new[](std::size_t size) { return Allocate(size); }
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept {

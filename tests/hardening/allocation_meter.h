@@ -11,3 +11,6 @@ void StartAllocationMeter();
 // Stops counting; the most bytes held at once since the start, beyond what
 // was held at the start.
 std::size_t StopAllocationMeter();
+// While counting: the bytes held now beyond what was held at the start
+// (negative when more was freed than allocated).
+long long AllocationMeterHeld();
