@@ -1,9 +1,12 @@
-// URL splitting and the request over any text: a URL is refused or gives a
-// host, port and path that are pieces of it, and a request of exactly five
-// lines that carries them back unchanged.
+// URL splitting, the request and the temporary file's name over any text: a
+// URL is refused or gives a host, port and path that are pieces of it, and a
+// request of exactly five lines that carries them back unchanged; the file
+// name taken from it is a piece of it that names no folder and holds no
+// character that Windows forbids.
 #include <cstdint>
 #include <string>
 
+#include "check/temporary_path.h"
 #include "check/url_parts.h"
 #include "tests/fuzz/fuzz_support.h"
 
@@ -18,11 +21,25 @@ std::size_t CountOf(std::string_view text, std::string_view part) {
   return count;
 }
 
+void CheckFileName(const std::string& url) {
+  const std::string part = FilePartOfUrl(url);
+  FUZZ_REQUIRE(url.find(part) != std::string::npos);
+  FUZZ_REQUIRE(part.find_first_of("/\\\"") == std::string::npos);
+  const std::string name = PortableFileName(part);
+  FUZZ_REQUIRE(name.size() == part.size());
+  for (char c : name) {
+    FUZZ_REQUIRE(static_cast<unsigned char>(c) >= 32);
+    FUZZ_REQUIRE(std::string_view("<>:\"/\\|?*").find(c) ==
+                 std::string_view::npos);
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data,
                                       std::size_t size) {
   const std::string url(reinterpret_cast<const char*>(data), size);
+  CheckFileName(url);
   UrlParts parts;
   const bool split = SplitUrl(url, parts);
 
