@@ -62,6 +62,12 @@ bool StartProgram(const std::string& commandLine) {
 
 bool OpenWithDefaultHandler(const std::string& text,
                             const std::string* workingDirectory) {
+  // A folder named with Windows' separator does not exist here; the address
+  // still opens, from the current directory.
+  if (workingDirectory != nullptr &&
+      !g_file_test(workingDirectory->c_str(), G_FILE_TEST_IS_DIR)) {
+    workingDirectory = nullptr;
+  }
   return Spawn({"xdg-open", text}, true, workingDirectory) ||
          Spawn({"gio", "open", text}, true, workingDirectory);
 }
