@@ -10,8 +10,10 @@ namespace platform {
 void ShowMessageBox(const std::string* title, const std::string& text) {
   // GTK has no title of its own for a dialog; the application's name is what
   // the desktop shows for an untitled window of the program.
-  std::string shownTitle =
-      title ? gtk::DisplayText(*title) : std::string(g_get_application_name());
+  const char* programName = g_get_application_name();
+  std::string shownTitle = title         ? gtk::DisplayText(*title)
+                           : programName ? programName
+                                         : "";
   std::string shownText = gtk::DisplayText(text);
   if (!gtk::HaveDisplay()) {
     std::fprintf(stderr, "%s: %s\n", shownTitle.c_str(), shownText.c_str());

@@ -3,6 +3,7 @@
 #include <gtk/gtk.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <vector>
 
 #include "platform/gtk/client_area.h"
@@ -76,7 +77,10 @@ GdkRectangle OuterRectangle(GtkWidget* window) {
 void OpenWindow(int window, const std::string& title, int clientWidth,
                 int clientHeight, WindowStyle style) {
   CloseWindow(window);
-  if (!gtk::HaveDisplay()) return;
+  if (!gtk::HaveDisplay()) {
+    std::fprintf(stderr, "quorvel: no display to show the window on\n");
+    return;
+  }
   gtk::WindowRecord& record = gtk::Windows()[window];
   record.window = gtk_window_new(GTK_WINDOW_TOPLEVEL);
   record.clientArea =
