@@ -20,8 +20,13 @@ ensure_source_index() {
     return
   fi
   echo "Adding a deb-src entry for Debian's package sources"
-  sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources |
-    $sudo tee /etc/apt/sources.list.d/quorvel-deb-src.sources >/dev/null
+  if [[ -f /etc/apt/sources.list.d/debian.sources ]]; then
+    sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources |
+      $sudo tee /etc/apt/sources.list.d/quorvel-deb-src.sources >/dev/null
+  else
+    sed -n 's/^deb /deb-src /p' /etc/apt/sources.list |
+      $sudo tee /etc/apt/sources.list.d/quorvel-deb-src.list >/dev/null
+  fi
   $sudo apt-get update -q >/dev/null
 }
 
@@ -58,6 +63,6 @@ build_libpng() {
 
 build_libpng
 cmake -S . -B build-win -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-  -DQUORVEL_TARGET_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=Release \
+  -DQUORVEL_TARGET_PREFIX="$prefix" -DCMAKE_BUILD_TYPE=MinSizeRel \
   -DQUORVEL_GTK=OFF >/dev/null
 cmake --build build-win -j"$(nproc)"
