@@ -54,13 +54,14 @@ gboolean NoteMapped(GtkWidget*, GdkEvent*, gpointer flag) {
 }
 
 // The program places a window right after opening it; the frame the window
-// manager puts round it is only known once it is on screen.
-void WaitUntilMapped(GtkWidget* window) {
-  bool mapped = gtk_widget_get_mapped(window) &&
-                gdk_window_is_viewable(gtk_widget_get_window(window));
-  if (mapped) return;
+// manager puts round it is only known once the window is on screen, that is
+// once the X server reports it mapped (GTK counts it mapped on request).
+void ShowAndWaitUntilMapped(GtkWidget* window) {
+  bool mapped = false;
   gulong handler =
       g_signal_connect(window, "map-event", G_CALLBACK(NoteMapped), &mapped);
+  gtk_widget_show_all(window);
+  gtk_window_present(GTK_WINDOW(window));
   gtk::RunMainLoopUntil(mapped, kMapWaitMilliseconds);
   g_signal_handler_disconnect(window, handler);
 }
@@ -105,9 +106,7 @@ void OpenWindow(int window, const std::string& title, int clientWidth,
                    GINT_TO_POINTER(window));
   gtk_widget_realize(record.window);
   SetFrameHints(record.window, style);
-  gtk_widget_show_all(record.window);
-  gtk_window_present(toplevel);
-  WaitUntilMapped(record.window);
+  ShowAndWaitUntilMapped(record.window);
 }
 
 void CentreWindow(int window) {

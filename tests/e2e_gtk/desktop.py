@@ -45,6 +45,12 @@ def wait_until(what, probe, seconds=DEADLINE_SECONDS):
 
 
 class VirtualDisplay:
+    def __init__(self, window_manager=False):
+        """window_manager: run openbox, for frames, placement and keep-above
+        as a desktop has them."""
+        self.window_manager = window_manager
+        self.manager = None
+
     def __enter__(self):
         read_end, write_end = os.pipe()
         self.server = subprocess.Popen(
@@ -59,11 +65,20 @@ class VirtualDisplay:
             self.server.kill()
             raise Failure("Xvfb did not start")
         self.name = ":" + number
+        if self.window_manager:
+            self.manager = subprocess.Popen(
+                ["openbox", "--sm-disable"], stdout=subprocess.DEVNULL,
+                stderr=subprocess.DEVNULL,
+                env={**os.environ, **self.environment()})
+            wait_until("the window manager", lambda: "window id" in self.run(
+                "xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check=False))
         return self
 
     def __exit__(self, *_):
-        self.server.terminate()
-        self.server.wait()
+        for process in (self.manager, self.server):
+            if process:
+                process.terminate()
+                process.wait()
 
     def environment(self):
         return {"DISPLAY": self.name}
@@ -92,6 +107,17 @@ class VirtualDisplay:
         return (int(fields["Absolute upper-left X"]),
                 int(fields["Absolute upper-left Y"]), int(fields["Width"]),
                 int(fields["Height"]))
+
+    def frame(self, window):
+        """(left, right, top, bottom) of the frame the window manager puts
+        round the window; none without one."""
+        extents = self.property(window, "_NET_FRAME_EXTENTS")
+        if "=" not in extents:
+            return (0, 0, 0, 0)
+        return tuple(int(part) for part in extents.split("=")[1].split(","))
+
+    def states(self, window):
+        return self.property(window, "_NET_WM_STATE")
 
     def wait_for_size(self, window, width, height):
         wait_until(f"the window to become {width} x {height}",

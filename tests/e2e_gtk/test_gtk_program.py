@@ -34,9 +34,23 @@ def button_at(button, y):
     return (button[0], y + 12)
 
 
-def centred(width, height):
-    """Where a window of this client size stands when centred (no frame)."""
-    return ((SCREEN_WIDTH - width) // 2, (SCREEN_HEIGHT - height) // 2)
+def expect_centred(display, window, width, height):
+    """The window's client size, and the whole window, frame included,
+    centred on the screen."""
+    left, right, top, bottom = display.frame(window)
+    outer_width, outer_height = width + left + right, height + top + bottom
+    expect_equal("window", display.geometry(window),
+                 ((SCREEN_WIDTH - outer_width) // 2 + left,
+                  (SCREEN_HEIGHT - outer_height) // 2 + top, width, height))
+
+
+def expect_top(display, window, width, height):
+    """The result view: client size, the whole window's top edge at
+    (screen height - client height) / 2, the left edge kept centred."""
+    left, right, top, _ = display.frame(window)
+    expect_equal("result window", display.geometry(window),
+                 ((SCREEN_WIDTH - width - left - right) // 2 + left,
+                  (SCREEN_HEIGHT - height) // 2 + top, width, height))
 
 
 class Checker:
@@ -165,8 +179,9 @@ def test_main_window(display, context):
         banner = context.banner()
         picture = context.shot(display, window, "main-window",
                                help_button_drawn(banner))
-        expect_equal("main window", display.geometry(window),
-                     (*centred(300, 261), 300, 261))
+        expect_centred(display, window, 300, 261)
+        expect("kept above other windows",
+               "_NET_WM_STATE_ABOVE" in display.states(window))
         expect_banner(banner, picture)
         expect_equal("ProductTitle fill", picture.pixel(4, 60), (0, 0, 0))
         expect("ProductTitle text in (100, 160, 255)",
@@ -185,8 +200,7 @@ def check_to_result_view(display, context, height, name):
     window = open_main_window(display, context)
     display.click(window, *ACTION_BUTTON)
     display.wait_for_size(window, 300, height)
-    expect_equal("result view", display.geometry(window),
-                 (*centred(300, height), 300, height))
+    expect_top(display, window, 300, height)
     picture = context.shot(display, window, name)
     expect_version_labels(picture)
     return window, picture
@@ -258,12 +272,14 @@ def test_about_window(display, context):
         about = display.wait_for_window(ABOUT_TITLE)
         picture = context.shot(display, about, "about-window",
                                about_close_button_drawn)
-        expect_equal("About window", display.geometry(about),
-                     (*centred(280, 246), 280, 246))
+        expect_centred(display, about, 280, 246)
         expect("a utility window", "_NET_WM_WINDOW_TYPE_UTILITY" in
                display.property(about, "_NET_WM_WINDOW_TYPE"))
-        expect("no taskbar entry", "_NET_WM_STATE_SKIP_TASKBAR" in
-               display.property(about, "_NET_WM_STATE"))
+        expect("no taskbar entry, above the other windows",
+               "_NET_WM_STATE_SKIP_TASKBAR" in display.states(about) and
+               "_NET_WM_STATE_ABOVE" in display.states(about))
+        expect("the main window no longer above the others",
+               "_NET_WM_STATE_ABOVE" not in display.states(main))
         expect_equal("AboutTitle fill", picture.pixel(4, 20), (0, 0, 0))
         expect("AboutTitle text in (100, 160, 255)",
                has_colour(picture, 2, 7, 276, 26, (100, 160, 255)))
@@ -279,6 +295,8 @@ def test_about_window(display, context):
         display.click(about, *ABOUT_CLOSE_BUTTON)
         wait_until("the About window to close",
                    lambda: not display.windows_named(ABOUT_TITLE))
+        expect("the main window above the others again",
+               "_NET_WM_STATE_ABOVE" in display.states(main))
         display.click(main, *CLOSE_BUTTON)
         checker.expect_exit_zero()
     finally:
@@ -316,11 +334,16 @@ def test_startup_message_box(display, context):
 
 CASES = {name[len("test_"):]: case for name, case in globals().items()
          if name.startswith("test_")}
+# Placement, frames and keep-above need a window manager; the other cases run
+# on a bare X server, where the client area is the whole window.
+UNDER_WINDOW_MANAGER = {"main_window", "about_window",
+                        "check_with_change_log"}
 
 
 def main():
     case, program, source, screenshots = sys.argv[1:5]
-    with VirtualDisplay() as display, Publisher() as publisher:
+    with VirtualDisplay(case in UNDER_WINDOW_MANAGER) as display, \
+            Publisher() as publisher:
         CASES[case](display, Context(program, source, screenshots, publisher))
     print(f"{case}: passed; screenshots in {screenshots}")
 
