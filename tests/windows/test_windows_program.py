@@ -61,8 +61,10 @@ class Run:
         shutil.copy(context.program, self.folder)
         shutil.copytree(os.path.join(context.source, "language"),
                         os.path.join(self.folder, "language"))
-        with open(os.path.join(self.folder, "localversion.txt"), "wb") as file:
-            file.write(local_version)
+        if local_version is not None:
+            with open(os.path.join(self.folder, "localversion.txt"),
+                      "wb") as file:
+                file.write(local_version)
         self.started = time.monotonic()
         self.process = subprocess.Popen(
             ["wine", "quorvel.exe", *arguments], cwd=self.folder,
@@ -238,9 +240,22 @@ def test_silent_with_update(context):
     run.expect_exit_zero()
 
 
+def test_startup_message_box(context):
+    """Without localversion.txt a message box titled with language line 0
+    says line 1; OK ends the program."""
+    run = Run(context, ["", "English"], local_version=None)
+    box = context.display.wait_for_window("Error")
+    time.sleep(0.5)
+    context.shot(box, "windows-startup-message-box")
+    # Keys through XTEST, as a keyboard would: the box has the focus.
+    context.display.run("xdotool", "key", "Return")
+    run.expect_exit_zero()
+
+
 CASES = [test_main_window, test_check_with_change_log,
          test_check_without_change_log, test_about_window,
-         test_silent_without_update, test_silent_with_update]
+         test_silent_without_update, test_silent_with_update,
+         test_startup_message_box]
 
 
 def main():

@@ -161,6 +161,27 @@ TEST_F(Win32Toolkit, EventsComeInOrderAndDisabledControlsStayQuiet) {
   EXPECT_TRUE(IsWindow(Window(0)));  // a close request closes nothing
 }
 
+TEST_F(Win32Toolkit, TabFollowsCreationOrderPastDisabledControls) {
+  // The main window's controls that take the focus, in the layout's order;
+  // the stacking order (later on top) runs the other way.
+  platform::CreateControl(0, 6, ControlKind::kButton, 20, 231, 110, 25, "a",
+                          false);
+  platform::CreateControl(0, 7, ControlKind::kButton, 170, 231, 110, 25, "b",
+                          false);
+  platform::CreateControl(0, 3, ControlKind::kTextBox, 15, 151, 270, 60, "t",
+                          false);
+  platform::CreateControl(0, 14, ControlKind::kButton, 285, 0, 15, 15, "?",
+                          false);
+  platform::EnableControl(7, false);
+  for (int expected : {6, 3, 14, 6}) {
+    PostMessageA(GetFocus() != nullptr ? GetFocus() : Window(0), WM_KEYDOWN,
+                 VK_TAB, 0);
+    PostCloseRequest();
+    EXPECT_EQ(platform::WaitForEvent().kind, EventKind::kClose);
+    EXPECT_EQ(GetFocus(), Control(expected)) << expected;
+  }
+}
+
 TEST_F(Win32Toolkit, FontsFollowPointsAndDisplayResolution) {
   platform::Font* font =
       platform::CreateFontObject({"AboutTitleFont", "Arial", 15, true, true});
