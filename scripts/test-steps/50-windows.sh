@@ -16,6 +16,10 @@ if [[ ! -f $WINEPREFIX/system.reg ]]; then
     >/dev/null 2>&1
   wineserver -w
 fi
+# Debian's Wine does not find the fonts of fonts-wine (Tahoma, the default
+# GUI face; Marlett, the caption buttons) by itself; a prefix's Fonts folder
+# is where Windows keeps them too.
+cp -u /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 
 # The toolkit tests need a display of their own.
 exec {announce}<> <(:)

@@ -129,11 +129,12 @@ def has_colour(picture, frame, x0, y0, width, height, colour):
                for y in range(height) for x in range(width))
 
 
-def publish(context, latest, change_log):
+def publish(context, latest, change_log, download=None):
     log_url = context.publisher.url("changes.txt") if change_log else "NONE"
-    context.publisher.publish("version.txt", [
-        latest, context.publisher.url("quorvel-setup.exe").encode(),
-        log_url.encode()])
+    if download is None:
+        download = context.publisher.url("quorvel-setup.exe").encode()
+    context.publisher.publish("version.txt", [latest, download,
+                                              log_url.encode()])
     context.publisher.publish("changes.txt", [
         b"Version 1.01", b"- Faster checks", b"- German texts reviewed"])
 
@@ -252,10 +253,31 @@ def test_startup_message_box(context):
     run.expect_exit_zero()
 
 
+def test_download_starts_a_program(context):
+    """The download button starts the download address as a program
+    (CreateProcessA), and the window stays; a close request ends it."""
+    publish(context, b"101", change_log=False,
+            download=b"C:\\windows\\notepad.exe")
+    run, window = open_main_window(context)
+    frame = Frame(context.display, window, MAIN_WIDTH, MAIN_HEIGHT)
+    context.click(window, frame, ACTION_BUTTON)
+    wait_until("the result view", lambda: context.display.geometry(window)[3]
+               == frame.height + 279 - MAIN_HEIGHT)
+    grown = Frame(context.display, window, MAIN_WIDTH, 279)
+    context.click(window, grown, (ACTION_BUTTON[0], 279 - 18))
+    wait_until("the started program's window",
+               lambda: context.display.windows_named(".*Notepad"))
+    expect("the main window stays",
+           context.display.windows_named(MAIN_TITLE) == [window])
+    # The started program may cover the window: a close request ends it.
+    context.display.request_close(window)
+    run.expect_exit_zero()
+
+
 CASES = [test_main_window, test_check_with_change_log,
          test_check_without_change_log, test_about_window,
          test_silent_without_update, test_silent_with_update,
-         test_startup_message_box]
+         test_startup_message_box, test_download_starts_a_program]
 
 
 def main():
