@@ -9,7 +9,9 @@ scripts/build-windows.sh >/dev/null
 export WINEPREFIX=$PWD/build-win-deps/wineprefix
 export WINEDEBUG=-all
 if [[ ! -f $WINEPREFIX/system.reg ]]; then
-  wineboot -i >/dev/null 2>&1
+  # Without .NET and HTML engines: nothing here needs them, and Wine would
+  # otherwise offer to download them.
+  WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1
   # Wine frames the windows itself instead of waiting for a window manager,
   # which Xvfb has not: otherwise every window waits 2 s to close.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
