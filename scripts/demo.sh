@@ -5,7 +5,7 @@
 # publisher) and opens the real window there.
 #
 # With a display, the window is yours to click; the demo ends when it closes.
-# Without one ($DISPLAY unset) it runs under Xvfb, clicks the check button
+# Without one ($DISPLAY and $WAYLAND_DISPLAY unset) it runs under Xvfb, clicks the check button
 # itself and leaves screenshots before and after the check in build/.
 #
 # Usage: scripts/demo.sh [Language]   (English by default; German works too)
@@ -58,7 +58,7 @@ for _ in $(seq 50); do
 done
 echo "Publisher: $publisher/version.txt (log in demo/publisher.log)"
 
-if [[ -n "${DISPLAY:-}" ]]; then
+if [[ -n "${DISPLAY:-}" || -n "${WAYLAND_DISPLAY:-}" ]]; then
   echo "Opening Quorvel in demo/ ($language); close its window to end the demo."
   (cd demo && exec "$root/build/quorvel" "" "$language")
   exit 0
