@@ -68,7 +68,7 @@ GtkWidget* NewPicture(int control) {
 
 GtkWidget* NewButton(int control, const std::string& text) {
   GtkWidget* caption = gtk_label_new(gtk::DisplayText(text).c_str());
-  // A caption wider than its button is cut off, never widening the button.
+  // A caption wider than its button ends in an ellipsis rather than mid-letter.
   gtk_label_set_ellipsize(GTK_LABEL(caption), PANGO_ELLIPSIZE_END);
   GtkWidget* button = gtk_button_new();
   gtk_container_add(GTK_CONTAINER(button), caption);
