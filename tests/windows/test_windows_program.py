@@ -143,13 +143,23 @@ def open_main_window(context, arguments=("", "English")):
     run = context.start(list(arguments))
     window = context.display.wait_for_window(MAIN_TITLE)
     context.startups.append(time.monotonic() - run.started)
-    return run, window
+    return run, window, Frame(context.display, window, MAIN_WIDTH,
+                              MAIN_HEIGHT)
+
+
+def check_to_result_view(context, window, frame, height):
+    """Clicks the check button and waits for the result view of the given
+    inner height; returns the grown window's frame."""
+    context.click(window, frame, ACTION_BUTTON)
+    wait_until(f"the result view, {height} pixels high",
+               lambda: context.display.geometry(window)[3] ==
+               frame.height + height - MAIN_HEIGHT)
+    return Frame(context.display, window, MAIN_WIDTH, height)
 
 
 def test_main_window(context):
     publish(context, b"101", change_log=True)
-    run, window = open_main_window(context)
-    frame = Frame(context.display, window, MAIN_WIDTH, MAIN_HEIGHT)
+    run, window, frame = open_main_window(context)
     frame.expect_centred("main window")
     time.sleep(0.5)
     picture = context.shot(window, "windows-main-window")
@@ -165,14 +175,9 @@ def test_main_window(context):
 
 def run_check(context, change_log, screenshot):
     publish(context, b"101", change_log)
-    run, window = open_main_window(context)
-    frame = Frame(context.display, window, MAIN_WIDTH, MAIN_HEIGHT)
-    context.click(window, frame, ACTION_BUTTON)
+    run, window, frame = open_main_window(context)
     height = 486 if change_log else 279
-    wait_until(f"the result view, {height} pixels high",
-               lambda: context.display.geometry(window)[3] ==
-               frame.height + height - MAIN_HEIGHT)
-    grown = Frame(context.display, window, MAIN_WIDTH, height)
+    grown = check_to_result_view(context, window, frame, height)
     expect_equal("whole window width", grown.width, frame.width)
     expect_equal("inner height grown by", grown.height - frame.height,
                  height - MAIN_HEIGHT)
@@ -200,8 +205,7 @@ def test_check_without_change_log(context):
 
 def test_about_window(context):
     publish(context, b"101", change_log=False)
-    run, window = open_main_window(context)
-    frame = Frame(context.display, window, MAIN_WIDTH, MAIN_HEIGHT)
+    run, window, frame = open_main_window(context)
     for opening in range(2):
         context.click(window, frame, BANNER)
         about = context.display.wait_for_window(ABOUT_TITLE)
@@ -258,12 +262,8 @@ def test_download_starts_a_program(context):
     (CreateProcessA), and the window stays; a close request ends it."""
     publish(context, b"101", change_log=False,
             download=b"C:\\windows\\notepad.exe")
-    run, window = open_main_window(context)
-    frame = Frame(context.display, window, MAIN_WIDTH, MAIN_HEIGHT)
-    context.click(window, frame, ACTION_BUTTON)
-    wait_until("the result view", lambda: context.display.geometry(window)[3]
-               == frame.height + 279 - MAIN_HEIGHT)
-    grown = Frame(context.display, window, MAIN_WIDTH, 279)
+    run, window, frame = open_main_window(context)
+    grown = check_to_result_view(context, window, frame, 279)
     context.click(window, grown, (ACTION_BUTTON[0], 279 - 18))
     wait_until("the started program's window",
                lambda: context.display.windows_named(".*Notepad"))

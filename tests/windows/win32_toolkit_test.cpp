@@ -37,6 +37,14 @@ class Win32Toolkit : public ::testing::Test {
     GetWindowRect(handle, &area);
     return area;
   }
+  // The main window's two buttons at the bottom, the CloseButton disabled.
+  static void CreateButtonsWithCloseDisabled() {
+    platform::CreateControl(0, 6, ControlKind::kButton, 20, 231, 110, 25, "a",
+                            false);
+    platform::CreateControl(0, 7, ControlKind::kButton, 170, 231, 110, 25, "b",
+                            false);
+    platform::EnableControl(7, false);
+  }
   // Posts a close request behind whatever is queued, so that a wait that
   // finds nothing else ends with it.
   static void PostCloseRequest() { PostMessageA(Window(0), WM_CLOSE, 0, 0); }
@@ -130,11 +138,7 @@ TEST_F(Win32Toolkit, ControlsMoveKeepReplaceAndCloseWithTheirWindow) {
 TEST_F(Win32Toolkit, EventsComeInOrderAndDisabledControlsStayQuiet) {
   platform::CreateControl(0, 11, ControlKind::kPicture, 0, 0, 300, 50, "",
                           false);
-  platform::CreateControl(0, 6, ControlKind::kButton, 20, 231, 110, 25, "a",
-                          false);
-  platform::CreateControl(0, 7, ControlKind::kButton, 170, 231, 110, 25, "b",
-                          false);
-  platform::EnableControl(7, false);
+  CreateButtonsWithCloseDisabled();
   SendMessageA(Control(7), BM_CLICK, 0, 0);  // disabled: nothing
   SendMessageA(Control(6), BM_CLICK, 0, 0);
   // Left and right clicks on the picture; the second press of a double
@@ -164,15 +168,11 @@ TEST_F(Win32Toolkit, EventsComeInOrderAndDisabledControlsStayQuiet) {
 TEST_F(Win32Toolkit, TabFollowsCreationOrderPastDisabledControls) {
   // The main window's controls that take the focus, in the layout's order;
   // the stacking order (later on top) runs the other way.
-  platform::CreateControl(0, 6, ControlKind::kButton, 20, 231, 110, 25, "a",
-                          false);
-  platform::CreateControl(0, 7, ControlKind::kButton, 170, 231, 110, 25, "b",
-                          false);
+  CreateButtonsWithCloseDisabled();
   platform::CreateControl(0, 3, ControlKind::kTextBox, 15, 151, 270, 60, "t",
                           false);
   platform::CreateControl(0, 14, ControlKind::kButton, 285, 0, 15, 15, "?",
                           false);
-  platform::EnableControl(7, false);
   for (int expected : {6, 3, 14, 6}) {
     PostMessageA(GetFocus() != nullptr ? GetFocus() : Window(0), WM_KEYDOWN,
                  VK_TAB, 0);
