@@ -105,8 +105,10 @@ done
 sleep 1
 import -window "$window" build/demo-after.png
 xdotool mousemove --window "$window" 225 468 click 1  # Close
-wait "$program_pid" || true
-program_pid=""
+for _ in $(seq 100); do
+  kill -0 "$program_pid" 2>/dev/null || break
+  sleep 0.1
+done
 
 echo "Screenshots of the window:"
 echo "  before the check: $root/build/demo-before.png"
