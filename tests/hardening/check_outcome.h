@@ -1,9 +1,12 @@
-// Stands in for the display while the check runs without a window: keeps
-// the outcome code the check reported last.
+// Runs whole checks without a window, standing in for the display: keeps the
+// outcome code the check reported last.
 #pragma once
 
-// The code of the last ReportCheckFailure since the last clear, or
-// kNoFailureReported.
-inline constexpr int kNoFailureReported = -1;
-int LastReportedOutcome();
-void ClearReportedOutcome();
+#include <string>
+
+// What a check ended with: its outcome code (0 to 6), or kFoundUpdate.
+inline constexpr int kFoundUpdate = 100;
+
+// Runs a whole check in muted mode for installed version 101 and the given
+// remote version file URL, the tables reset first.
+int RunMutedCheck(const std::string& versionUrl);

@@ -17,9 +17,9 @@
 
 #include "check/answer_head.h"
 #include "check/http_fetch.h"
-#include "check/update_check.h"
 #include "data/tables.h"
 #include "tests/hardening/allocation_meter.h"
+#include "tests/hardening/answers.h"
 #include "tests/hardening/check_outcome.h"
 #include "tests/support/scripted_server.h"
 #include "tests/support/test_environment.h"
@@ -41,9 +41,6 @@ enum class Wait { kNone, kOneTenSecondWait, kDataBound };
 constexpr double kShortestTenSecondWait = 9.0;
 constexpr double kLongestTenSecondWait = 10.5;
 
-// What the check ends with: an outcome code, or a found update.
-constexpr int kFoundUpdate = 100;
-
 // The heap a download may hold at most, whatever the server sends: its read
 // blocks, the head up to its limit (a growing string may hold twice that
 // while it moves), the URL's parts and the paths.
@@ -55,11 +52,6 @@ const std::string kChunked = kOk + "Transfer-Encoding: chunked\r\n\r\n";
 // A remote version file that names no change log: an update, no more.
 const std::string kVersionFile =
     "102\r\nhttp://example.invalid/setup.exe\r\nNONE\r\n";
-
-std::string WithLength(const std::string& body) {
-  return kOk + "Content-Length: " + std::to_string(body.size()) + "\r\n\r\n" +
-         body;
-}
 
 std::string Lines(int count) {
   std::string lines;
@@ -109,7 +101,7 @@ std::vector<Row> Matrix() {
   return {
       {"byte_at_a_time", false,
        [](const std::string&) {
-         return ByteByByte(WithLength(kVersionFile), 900);
+         return ByteByByte(OkWithLength(kVersionFile), 900);
        },
        0, std::nullopt, 1, Wait::kOneTenSecondWait},
       {"body_byte_at_a_time", false,
@@ -212,12 +204,12 @@ std::vector<Row> Matrix() {
        0, std::nullopt, 1, Wait::kDataBound},
       {"change_log_of_10000_lines", true,
        [manyLines](const std::string&) {
-         return Script{Send(WithLength(manyLines))};
+         return Script{Send(OkWithLength(manyLines))};
        },
        1, manyLines, kFoundUpdate, Wait::kNone, 127, 8},
       {"change_log_of_one_10_MiB_line", true,
        [hugeLine](const std::string&) {
-         return Script{Send(WithLength(hugeLine))};
+         return Script{Send(OkWithLength(hugeLine))};
        },
        1, hugeLine, kFoundUpdate, Wait::kNone, 1, hugeLine.size()},
       {"redirect_to_the_same_address", false,
@@ -243,8 +235,8 @@ class RowServer {
     if (row.onChangeLog) {
       server_.Answer(
           "/version.txt",
-          {Send(WithLength("102\r\nhttp://example.invalid/setup.exe\r\n" +
-                           changeLogUrl + "\r\n"))});
+          {Send(OkWithLength("102\r\nhttp://example.invalid/setup.exe\r\n" +
+                             changeLogUrl + "\r\n"))});
       server_.Answer("/changes.txt", row.answer(changeLogUrl));
     } else {
       server_.Answer("/version.txt", row.answer(versionUrl));
@@ -310,18 +302,13 @@ TEST_P(HostileServer, GetsItsOneDefinedResult) {
 
   // The whole check, in muted mode, with the same server behaviour.
   test_server::TemporaryDirectoryScope temporary;
-  ResetTables();
-  ModeParameter = "muted";
-  ClearReportedOutcome();
   double checkSeconds = 0;
   int checkEnd = 0;
   {
     RowServer server(row);
-    LocalVersionInfo = {"Product", "101", server.VersionUrl(), ""};
     const auto start = std::chrono::steady_clock::now();
-    const int found = RunUpdateCheck();
+    checkEnd = RunMutedCheck(server.VersionUrl());
     checkSeconds = SecondsSince(start);
-    checkEnd = found == 1 ? kFoundUpdate : LastReportedOutcome();
   }
   EXPECT_EQ(checkEnd, row.checkEnd);
   if (checkEnd == kFoundUpdate && row.onChangeLog) {

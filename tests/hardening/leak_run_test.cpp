@@ -13,6 +13,7 @@
 #include "data/tables.h"
 #include "tests/data/scratch_directory.h"
 #include "tests/hardening/allocation_meter.h"
+#include "tests/hardening/answers.h"
 #include "tests/hardening/program_runner.h"
 #include "tests/support/scripted_server.h"
 #include "ui/window_numbers.h"
@@ -34,11 +35,6 @@ constexpr int kWarmUpRuns = 10;
 // Growth of the heap over the measured runs that counts as a leak: a byte
 // per run more than any string's capacity could vary by.
 constexpr long long kMostHeapGrowth = 64 * 1024;
-
-std::string WithLength(const std::string& body) {
-  return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) +
-         "\r\n\r\n" + body;
-}
 
 long ResidentKibibytes() {
   long pages = 0;
@@ -68,13 +64,13 @@ class Publisher {
     }
     server_.Answer(
         "/update.txt",
-        {Send(WithLength("102\r\nhttp://example.invalid/setup.exe\r\n" +
-                         server_.Url("/changes.txt") + "\r\n"))});
-    server_.Answer("/changes.txt", {Send(WithLength(changeLog))});
-    server_.Answer("/same.txt", {Send(WithLength("101\r\nx\r\nNONE\r\n"))});
+        {Send(OkWithLength("102\r\nhttp://example.invalid/setup.exe\r\n" +
+                           server_.Url("/changes.txt") + "\r\n"))});
+    server_.Answer("/changes.txt", {Send(OkWithLength(changeLog))});
+    server_.Answer("/same.txt", {Send(OkWithLength("101\r\nx\r\nNONE\r\n"))});
     server_.Answer(
         "/broken-log.txt",
-        {Send(WithLength("103\r\nx\r\n" + server_.Url("/gone") + "\r\n"))});
+        {Send(OkWithLength("103\r\nx\r\n" + server_.Url("/gone") + "\r\n"))});
     server_.Answer("/gone", {Send("HTTP/1.1 404 Not Found\r\n\r\n")});
   }
   // The URL of the remote version file for run n.

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "check/http_fetch.h"
-#include "check/update_check.h"
 #include "data/tables.h"
+#include "tests/hardening/answers.h"
 #include "tests/hardening/check_outcome.h"
 #include "tests/hardening/other_user.h"
 #include "tests/support/scripted_server.h"
@@ -23,20 +23,14 @@ namespace {
 namespace fs = std::filesystem;
 using test_server::Send;
 
-constexpr int kFoundUpdate = 100;
 const std::string kChangeLog(4096, 'c');
-
-std::string WithLength(const std::string& body) {
-  return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) +
-         "\r\n\r\n" + body;
-}
 
 // A publisher with an update and a change log, both good.
 class Publisher {
  public:
   Publisher() {
-    server_.Answer("/version.txt", {Send(WithLength(VersionFile()))});
-    server_.Answer("/changes.txt", {Send(WithLength(kChangeLog))});
+    server_.Answer("/version.txt", {Send(OkWithLength(VersionFile()))});
+    server_.Answer("/changes.txt", {Send(OkWithLength(kChangeLog))});
   }
   std::string VersionFile() const {
     return "102\r\nhttp://example.invalid/setup.exe\r\n" +
@@ -47,11 +41,7 @@ class Publisher {
   int Check(const fs::path& folder) {
     test_server::UnsetEnvironment("TMP");
     test_server::SetEnvironment("tmp", folder.string());
-    ResetTables();
-    ModeParameter = "muted";
-    LocalVersionInfo = {"Product", "101", server_.Url("/version.txt"), ""};
-    ClearReportedOutcome();
-    return RunUpdateCheck() == 1 ? kFoundUpdate : LastReportedOutcome();
+    return RunMutedCheck(server_.Url("/version.txt"));
   }
   std::size_t Requests() const { return server_.Requests().size(); }
 
