@@ -3,9 +3,13 @@
 // one defined outcome, and no file of the check remains.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -138,6 +142,34 @@ TEST_F(TemporaryDirectoryFaults, FullDiskFailsTheDownloadItHits) {
   EXPECT_TRUE(test_server::FolderEntries(folder_).empty());
   EXPECT_EQ(publisher.Check(folder_), kFoundUpdate);
   EXPECT_TRUE(test_server::FolderEntries(folder_).empty());
+}
+
+// A real full disk where the system lets this process mount one: a small
+// memory file system, filled to the last byte before the check.
+TEST_F(TemporaryDirectoryFaults, FullFileSystemEndsWithOutcome1) {
+  const fs::path small = folder_ / "small";
+  fs::create_directory(small);
+  if (mount("tmpfs", small.c_str(), "tmpfs", 0, "size=64k") != 0) {
+    GTEST_SKIP() << "cannot mount a small file system here: "
+                 << std::strerror(errno);
+  }
+  struct Unmount {
+    const fs::path& point;
+    ~Unmount() { umount(point.c_str()); }
+  } unmount{small};
+  {
+    std::ofstream filler(small / "filler", std::ios::binary);
+    const std::string block(4096, 'f');
+    while (filler.write(block.data(), block.size())) {
+    }
+  }
+  Publisher publisher;
+  EXPECT_EQ(publisher.Check(small), 1);
+  EXPECT_EQ(test_server::FolderEntries(small),
+            std::vector<std::string>{"filler"});
+  fs::remove(small / "filler");
+  EXPECT_EQ(publisher.Check(small), kFoundUpdate);
+  EXPECT_TRUE(test_server::FolderEntries(small).empty());
 }
 
 TEST_F(TemporaryDirectoryFaults, PlantedSymbolicLinksAreNeverFollowed) {
