@@ -105,7 +105,10 @@ int FetchOverConnection(platform::Socket socket, const UrlParts& parts,
   if (!SendRequest(socket, RequestBytes(parts))) {
     return 0;
   }
+  // Room for the longest head and the read that completes it, taken once:
+  // grown step by step, the string would come to hold twice the limit.
   std::string answer;
+  answer.reserve(kMostHeadBytes + kReadBlockBytes);
   const std::size_t headLength = ReadAnswerHeadBytes(socket, answer);
   if (headLength == 0) {
     return 0;

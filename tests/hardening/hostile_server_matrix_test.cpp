@@ -41,10 +41,14 @@ enum class Wait { kNone, kOneTenSecondWait, kDataBound };
 constexpr double kShortestTenSecondWait = 9.0;
 constexpr double kLongestTenSecondWait = 10.5;
 
-// The heap a download may hold at most, whatever the server sends: its read
-// blocks, the head up to its limit (a growing string may hold twice that
-// while it moves), the URL's parts and the paths.
-constexpr std::size_t kMostDownloadHeap = 3 * kMostHeadBytes + 16 * 1024;
+// The heap a download may hold at most, whatever the server sends: the head
+// up to its limit with the read that completes it, the buffer that gathers
+// body bytes into large writes with one read more, and a little for the
+// output file's own buffer, the URL's parts, the request and the paths.
+constexpr std::size_t kReadBlock = 2048;
+constexpr std::size_t kWriteGatherBytes = 64 * 1024;
+constexpr std::size_t kMostDownloadHeap =
+    kMostHeadBytes + kReadBlock + kWriteGatherBytes + kReadBlock + 16 * 1024;
 
 constexpr int kMebibyte = 1024 * 1024;
 const std::string kOk = "HTTP/1.1 200 OK\r\n";
@@ -131,6 +135,15 @@ std::vector<Row> Matrix() {
              Send("\r\n" + kVersionFile)};
        },
        0, std::nullopt, 1, Wait::kNone},
+      {"head_just_under_the_limit_then_chunks", false,
+       [](const std::string&) {
+         return Script{
+             Send(kOk + "Transfer-Encoding: chunked\r\n"),
+             Send("X-Padding: " + std::string(1012, 'a') + "\r\n", 63),
+             Send("\r\n" + std::string("2d\r\n") + kVersionFile +
+                  "\r\n0\r\n\r\n")};
+       },
+       1, kVersionFile, kFoundUpdate, Wait::kNone},
       {"content_length_2_pow_63", false,
        [](const std::string&) {
          return Script{Send(kOk +
