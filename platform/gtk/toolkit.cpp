@@ -109,6 +109,7 @@ void EndToolkit() {
 }
 
 Event WaitForEvent() {
+  gtk::ShowNewWindows();
   while (gEvents.empty()) {
     // Nothing could ever arrive: end the program's loop as a close would.
     if (!gHaveDisplay || gWindows.empty()) return {EventKind::kClose, 0};

@@ -16,6 +16,12 @@ struct WindowRecord {
   GtkWidget* window = nullptr;
   GtkWidget* clientArea = nullptr;  // holds the controls at their places
   bool enabled = true;
+  // A new window goes on screen when the program next waits for input, with
+  // all the controls it has created by then; until then its placement is
+  // only noted, since it needs the window manager's frame.
+  bool shown = false;
+  bool centreWhenShown = false;
+  std::optional<int> topWhenShown;
 };
 
 struct ControlRecord {
@@ -49,6 +55,9 @@ void ShowChangeNow(GtkWidget* widget);
 
 // Runs GTK's main loop until done is set or the milliseconds have passed.
 void RunMainLoopUntil(const bool& done, guint milliseconds);
+
+// Puts the windows opened since the last wait on screen, in their places.
+void ShowNewWindows();
 
 // Forgets a control and destroys its widgets.
 void RemoveControl(int control);

@@ -53,9 +53,9 @@ gboolean NoteMapped(GtkWidget*, GdkEvent*, gpointer flag) {
   return FALSE;
 }
 
-// The program places a window right after opening it; the frame the window
-// manager puts round it is only known once the window is on screen, that is
-// once the X server reports it mapped (GTK counts it mapped on request).
+// A window is placed as soon as it is shown; the frame the window manager
+// puts round it is only known once the window is on screen, that is once the
+// X server reports it mapped (GTK counts it mapped on request).
 void ShowAndWaitUntilMapped(GtkWidget* window) {
   bool mapped = false;
   gulong handler =
@@ -71,6 +71,16 @@ GdkRectangle OuterRectangle(GtkWidget* window) {
   GdkRectangle outer;
   gdk_window_get_frame_extents(gtk_widget_get_window(window), &outer);
   return outer;
+}
+
+// Where the whole window's top left goes for it to be centred on the primary
+// display, its size limited to the display's.
+GdkPoint CentredPosition(GdkRectangle outer) {
+  GdkRectangle screen = gtk::PrimaryMonitorGeometry();
+  int width = std::min(outer.width, screen.width);
+  int height = std::min(outer.height, screen.height);
+  return {screen.x + (screen.width - width) / 2,
+          screen.y + (screen.height - height) / 2};
 }
 
 }  // namespace
@@ -106,19 +116,18 @@ void OpenWindow(int window, const std::string& title, int clientWidth,
                    GINT_TO_POINTER(window));
   gtk_widget_realize(record.window);
   SetFrameHints(record.window, style);
-  ShowAndWaitUntilMapped(record.window);
 }
 
 void CentreWindow(int window) {
   gtk::WindowRecord* record = gtk::FindWindow(window);
   if (record == nullptr) return;
-  GdkRectangle screen = gtk::PrimaryMonitorGeometry();
-  GdkRectangle outer = OuterRectangle(record->window);
-  int width = std::min(outer.width, screen.width);
-  int height = std::min(outer.height, screen.height);
-  gtk_window_move(GTK_WINDOW(record->window),
-                  screen.x + (screen.width - width) / 2,
-                  screen.y + (screen.height - height) / 2);
+  if (!record->shown) {
+    record->centreWhenShown = true;
+    record->topWhenShown.reset();
+    return;
+  }
+  GdkPoint centred = CentredPosition(OuterRectangle(record->window));
+  gtk_window_move(GTK_WINDOW(record->window), centred.x, centred.y);
 }
 
 void SetWindowTopmost(int window, bool topmost) {
@@ -138,8 +147,12 @@ void EnableWindow(int window, bool enabled) {
 void SetWindowHeightAndTop(int window, int clientHeight, int top) {
   gtk::WindowRecord* record = gtk::FindWindow(window);
   if (record == nullptr) return;
-  GdkRectangle outer = OuterRectangle(record->window);
   gtk::SetClientAreaHeight(record->clientArea, std::max(clientHeight, 1));
+  if (!record->shown) {
+    record->topWhenShown = top;
+    return;
+  }
+  GdkRectangle outer = OuterRectangle(record->window);
   gtk_window_move(GTK_WINDOW(record->window), outer.x, top);
 }
 
@@ -156,4 +169,25 @@ void CloseWindow(int window) {
   gtk_widget_destroy(toplevel);
 }
 
+namespace gtk {
+
+// Mapped only now, the window's first frame shows every control the program
+// created after opening it; mapped at once, it would show the window empty
+// and then half built (a control's change is drawn at once, see
+// ShowChangeNow).
+void ShowNewWindows() {
+  for (auto& [unused, record] : Windows()) {
+    if (record.shown) continue;
+    record.shown = true;
+    ShowAndWaitUntilMapped(record.window);
+    if (!record.centreWhenShown && !record.topWhenShown) continue;
+    GdkRectangle outer = OuterRectangle(record.window);
+    GdkPoint place = record.centreWhenShown ? CentredPosition(outer)
+                                            : GdkPoint{outer.x, outer.y};
+    if (record.topWhenShown) place.y = *record.topWhenShown;
+    gtk_window_move(GTK_WINDOW(record.window), place.x, place.y);
+  }
+}
+
+}  // namespace gtk
 }  // namespace platform
