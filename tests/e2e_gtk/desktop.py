@@ -146,6 +146,29 @@ class VirtualDisplay:
         wait_until("the window's controls to be drawn", shot)
         return pictures[-1]
 
+    def watch_opening(self, title, width, height, complete):
+        """Reads the window's client area straight from the X server, as fast
+        as it answers, from before the window is mapped until complete(frame)
+        holds; returns the window and every distinct frame seen in order, so
+        that a window shown half drawn for a few milliseconds is caught."""
+        window = wait_until(f"a window titled {title!r}", lambda: [
+            int(line) for line in self.run(
+                "xdotool", "search", "--name", "^" + title + "$",
+                check=False).split()])[0]
+        frames = []
+        with _XConnection(self.name) as x:
+            end = time.monotonic() + DEADLINE_SECONDS
+            while not frames or not complete(frames[-1]):
+                if time.monotonic() > end:
+                    raise Failure(f"timed out waiting for {title!r} to be "
+                                  "drawn whole")
+                frame = x.client_area(window, width, height)
+                if frame is None:  # not mapped yet
+                    time.sleep(0.001)
+                elif not frames or frame.rgb != frames[-1].rgb:
+                    frames.append(frame)
+        return window, frames
+
     def property(self, window, name):
         return self.run("xprop", "-id", str(window), name)
 
@@ -192,7 +215,91 @@ class VirtualDisplay:
         xlib.XCloseDisplay(display)
 
 
-class Picture:
+class _XImage(ctypes.Structure):
+    _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int),
+                ("xoffset", ctypes.c_int), ("format", ctypes.c_int),
+                ("data", ctypes.c_void_p), ("byte_order", ctypes.c_int),
+                ("bitmap_unit", ctypes.c_int),
+                ("bitmap_bit_order", ctypes.c_int),
+                ("bitmap_pad", ctypes.c_int), ("depth", ctypes.c_int),
+                ("bytes_per_line", ctypes.c_int),
+                ("bits_per_pixel", ctypes.c_int)]
+
+
+_X_ERROR_HANDLER = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p,
+                                    ctypes.c_void_p)
+
+
+class _XConnection:
+    """A connection of the test's own for reading a window's pixels; X
+    errors (a window not yet viewable) are ignored, not fatal."""
+    ALL_PLANES = 0xFFFFFFFF
+    Z_PIXMAP = 2
+
+    def __init__(self, display_name):
+        self.xlib = xlib = ctypes.cdll.LoadLibrary("libX11.so.6")
+        xlib.XOpenDisplay.restype = ctypes.c_void_p
+        xlib.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        xlib.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        xlib.XSetErrorHandler.restype = ctypes.c_void_p
+        xlib.XSetErrorHandler.argtypes = [ctypes.c_void_p]
+        xlib.XGetImage.restype = ctypes.POINTER(_XImage)
+        xlib.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong,
+                                   ctypes.c_int, ctypes.c_int, ctypes.c_uint,
+                                   ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
+        xlib.XFree.argtypes = [ctypes.c_void_p]
+        self.ignore_errors = _X_ERROR_HANDLER(lambda display, error: 0)
+        self.name = display_name
+
+    def __enter__(self):
+        self.previous_handler = self.xlib.XSetErrorHandler(
+            ctypes.cast(self.ignore_errors, ctypes.c_void_p))
+        self.display = self.xlib.XOpenDisplay(self.name.encode())
+        if not self.display:
+            raise Failure("cannot open " + self.name)
+        return self
+
+    def __exit__(self, *_):
+        self.xlib.XCloseDisplay(self.display)
+        self.xlib.XSetErrorHandler(self.previous_handler)
+
+    def client_area(self, window, width, height):
+        """The window's pixels as a Picture-like frame; None while the
+        window is not viewable."""
+        image = self.xlib.XGetImage(self.display, window, 0, 0, width,
+                                    height, self.ALL_PLANES, self.Z_PIXMAP)
+        if not image:
+            return None
+        fields = image.contents
+        try:
+            expect("32-bit pixels, blue first",
+                   fields.bits_per_pixel == 32 and fields.byte_order == 0)
+            raw = ctypes.string_at(fields.data,
+                                   fields.bytes_per_line * height)
+        finally:
+            self.xlib.XFree(fields.data)
+            self.xlib.XFree(image)
+        rgb = bytearray(3 * width * height)
+        for y in range(height):
+            row = raw[y * fields.bytes_per_line:][:4 * width]
+            line = rgb[3 * width * y:3 * width * (y + 1)]
+            line[0::3], line[1::3], line[2::3] = row[2::4], row[1::4], row[0::4]
+            rgb[3 * width * y:3 * width * (y + 1)] = line
+        return Frame(width, height, bytes(rgb))
+
+
+class Frame:
+    """An RGB picture held in memory."""
+
+    def __init__(self, width, height, rgb):
+        self.width, self.height, self.rgb = width, height, rgb
+
+    def pixel(self, x, y):
+        at = 3 * (y * self.width + x)
+        return tuple(self.rgb[at:at + 3])
+
+
+class Picture(Frame):
     """An RGB picture read through ImageMagick."""
 
     def __init__(self, path):
@@ -200,13 +307,10 @@ class Picture:
         size = subprocess.run(["identify", "-format", "%w %h", path],
                               check=True, capture_output=True,
                               text=True).stdout.split()
-        self.width, self.height = int(size[0]), int(size[1])
-        self.rgb = subprocess.run(["convert", path, "-depth", "8", "rgb:-"],
-                                  check=True, capture_output=True).stdout
-
-    def pixel(self, x, y):
-        at = 3 * (y * self.width + x)
-        return tuple(self.rgb[at:at + 3])
+        super().__init__(int(size[0]), int(size[1]),
+                         subprocess.run(["convert", path, "-depth", "8",
+                                         "rgb:-"], check=True,
+                                        capture_output=True).stdout)
 
 
 class Publisher:

@@ -148,20 +148,47 @@ def expect_banner(banner, picture):
            any(x >= 285 and y < 15 for x, y in differing))
 
 
+def banner_drawn(banner):
+    return lambda picture: picture.pixel(*BANNER) == banner.pixel(*BANNER)
+
+
 def help_button_drawn(banner):
     """Whether a screenshot shows the banner and, on it, the main window's
     last control."""
     return lambda picture: (
-        picture.pixel(*BANNER) == banner.pixel(*BANNER) and
+        banner_drawn(banner)(picture) and
         picture.pixel(292, 7) != banner.pixel(292, 7))
 
 
-def open_main_window(display, context):
-    """The main window once all its controls are there to be clicked."""
-    window = display.wait_for_window(MAIN_TITLE)
-    context.shot(display, window, "main-window-opening",
-                 help_button_drawn(context.banner()))
+def watch_opening(display, context, title, size, painted, whole, name):
+    """The window once drawn whole(); fails if any earlier frame the program
+    painted (painted()) lacked a control, as when the controls created last
+    are drawn only after the window was first shown. The first such frame is
+    kept beside the screenshots as NAME-half-drawn.png."""
+    window, frames = display.watch_opening(title, *size, whole)
+    half_drawn = [frame for frame in frames[:-1] if painted(frame)]
+    if half_drawn:
+        os.makedirs(context.screenshots, exist_ok=True)
+        subprocess.run(["convert", "-size", "{}x{}".format(*size), "-depth",
+                        "8", "rgb:-",
+                        os.path.join(context.screenshots,
+                                     name + "-half-drawn.png")],
+                       input=half_drawn[0].rgb, check=True)
+    expect(f"{title!r} shows every control from its first frame; "
+           f"{len(half_drawn)} frame(s) showed it half drawn",
+           not half_drawn)
     return window
+
+
+def open_main_window(display, context, screenshot="main-window-opening"):
+    """The main window once all its controls are there to be clicked, and
+    its screenshot."""
+    banner = context.banner()
+    window = watch_opening(display, context, MAIN_TITLE, (300, 261),
+                           banner_drawn(banner), help_button_drawn(banner),
+                           "main-window")
+    return window, context.shot(display, window, screenshot,
+                                help_button_drawn(banner))
 
 
 def has_colour(picture, x0, y0, width, height, colour):
@@ -175,14 +202,11 @@ def test_main_window(display, context):
     context.publish_release(b"101", None)
     checker = Checker(display, context, [])
     try:
-        window = display.wait_for_window(MAIN_TITLE)
-        banner = context.banner()
-        picture = context.shot(display, window, "main-window",
-                               help_button_drawn(banner))
+        window, picture = open_main_window(display, context, "main-window")
         expect_centred(display, window, 300, 261)
         expect("kept above other windows",
                "_NET_WM_STATE_ABOVE" in display.states(window))
-        expect_banner(banner, picture)
+        expect_banner(context.banner(), picture)
         expect_equal("ProductTitle fill", picture.pixel(4, 60), (0, 0, 0))
         expect("ProductTitle text in (100, 160, 255)",
                has_colour(picture, 2, 53, 266, 21, (100, 160, 255)))
@@ -197,7 +221,7 @@ def test_main_window(display, context):
 def check_to_result_view(display, context, height, name):
     """Clicks the check button and checks the result view common to both
     kinds of release; returns the window and its screenshot."""
-    window = open_main_window(display, context)
+    window, _ = open_main_window(display, context)
     display.click(window, *ACTION_BUTTON)
     display.wait_for_size(window, 300, height)
     expect_top(display, window, 300, height)
@@ -252,6 +276,12 @@ def test_check_without_change_log(display, context):
         checker.close()
 
 
+def about_background_drawn(picture):
+    """Whether the About window's face colour is painted above its title,
+    where the main window under it shows the banner."""
+    return min(picture.pixel(2, 2)) > 200
+
+
 def about_close_button_drawn(picture):
     """Whether a screenshot shows the window painted and the caption of its
     last control."""
@@ -267,9 +297,11 @@ def test_about_window(display, context):
     context.publish_release(b"101", None)
     checker = Checker(display, context, [])
     try:
-        main = open_main_window(display, context)
+        main, _ = open_main_window(display, context)
         display.click(main, *BANNER)
-        about = display.wait_for_window(ABOUT_TITLE)
+        about = watch_opening(display, context, ABOUT_TITLE, (280, 246),
+                              about_background_drawn,
+                              about_close_button_drawn, "about-window")
         picture = context.shot(display, about, "about-window",
                                about_close_button_drawn)
         expect_centred(display, about, 280, 246)
