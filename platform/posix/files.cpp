@@ -4,21 +4,18 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <string_view>
 
 #include "platform/platform.h"
+#include "platform/read_buffer.h"
 
 extern char** environ;
 
 struct platform::File {
   int descriptor = -1;
-  std::array<unsigned char, 8192> buffer{};
-  std::size_t next = 0;    // the next unread byte in buffer
-  std::size_t filled = 0;  // bytes held in buffer
-  bool ended = false;      // end of file or a read error was met
+  ReadBuffer buffer;
 };
 
 namespace platform {
@@ -26,22 +23,15 @@ namespace {
 
 constexpr mode_t kPrivateFileMode = 0600;
 
-// Reads the next piece into the buffer; false when nothing more comes.
-bool RefillBuffer(File* file) {
-  if (file->ended) {
-    return false;
-  }
-  ssize_t count;
-  do {
-    count = read(file->descriptor, file->buffer.data(), file->buffer.size());
-  } while (count < 0 && errno == EINTR);
-  if (count <= 0) {
-    file->ended = true;
-    return false;
-  }
-  file->next = 0;
-  file->filled = static_cast<std::size_t>(count);
-  return true;
+// Reads the next piece of the file: its length, 0 at the end or on an error.
+auto PieceReader(File* file) {
+  return [file](unsigned char* to, std::size_t capacity) -> std::size_t {
+    ssize_t count;
+    do {
+      count = read(file->descriptor, to, capacity);
+    } while (count < 0 && errno == EINTR);
+    return count > 0 ? static_cast<std::size_t>(count) : 0;
+  };
 }
 
 File* WrapDescriptor(int descriptor) {
@@ -98,14 +88,11 @@ File* OpenFileForReading(const std::string& path) {
 }
 
 int ReadFileByte(File* file) {
-  if (file->next == file->filled && !RefillBuffer(file)) {
-    return -1;
-  }
-  return file->buffer[file->next++];
+  return NextBufferedByte(file->buffer, PieceReader(file));
 }
 
 bool AtEndOfFile(File* file) {
-  return file->next == file->filled && !RefillBuffer(file);
+  return ReadBufferAtEnd(file->buffer, PieceReader(file));
 }
 
 void CloseFile(File* file) {

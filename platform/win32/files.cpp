@@ -1,36 +1,28 @@
 // Files on Windows through the ...A functions, with a small read buffer,
 // since the line reader asks for one byte at a time.
-#include <array>
 
 #include "platform/platform.h"
+#include "platform/read_buffer.h"
 #include "platform/win32/win32_api.h"
 
 struct platform::File {
   HANDLE handle = INVALID_HANDLE_VALUE;
-  std::array<unsigned char, 8192> buffer{};
-  std::size_t next = 0;    // the next unread byte in buffer
-  std::size_t filled = 0;  // bytes held in buffer
-  bool ended = false;      // end of file or a read error was met
+  ReadBuffer buffer;
 };
 
 namespace platform {
 namespace {
 
-// Reads the next piece into the buffer; false when nothing more comes.
-bool RefillBuffer(File* file) {
-  if (file->ended) {
-    return false;
-  }
-  DWORD count = 0;
-  if (!ReadFile(file->handle, file->buffer.data(),
-                static_cast<DWORD>(file->buffer.size()), &count, nullptr) ||
-      count == 0) {
-    file->ended = true;
-    return false;
-  }
-  file->next = 0;
-  file->filled = count;
-  return true;
+// Reads the next piece of the file: its length, 0 at the end or on an error.
+auto PieceReader(File* file) {
+  return [file](unsigned char* to, std::size_t capacity) -> std::size_t {
+    DWORD count = 0;
+    if (!ReadFile(file->handle, to, static_cast<DWORD>(capacity), &count,
+                  nullptr)) {
+      return 0;
+    }
+    return count;
+  };
 }
 
 File* WrapHandle(HANDLE handle) {
@@ -59,14 +51,11 @@ File* OpenFileForReading(const std::string& path) {
 }
 
 int ReadFileByte(File* file) {
-  if (file->next == file->filled && !RefillBuffer(file)) {
-    return -1;
-  }
-  return file->buffer[file->next++];
+  return NextBufferedByte(file->buffer, PieceReader(file));
 }
 
 bool AtEndOfFile(File* file) {
-  return file->next == file->filled && !RefillBuffer(file);
+  return ReadBufferAtEnd(file->buffer, PieceReader(file));
 }
 
 void CloseFile(File* file) {
