@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows program under Wine: cross-build quorvel.exe and the unit tests,
 # run the data, check and Win32 tests as .exe files, then the end-to-end
-# scenarios of quorvel.exe under Xvfb; screenshots go to build/windows-e2e/.
+# scenarios of the release folder's quorvel.exe under Xvfb; screenshots go to
+# build/windows-e2e/.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 scripts/build-windows.sh >/dev/null
@@ -45,6 +46,9 @@ wineboot >/dev/null 2>&1
 wineserver -k 2>/dev/null || true
 unset DISPLAY
 
-python3 tests/windows/test_windows_program.py build-win/quorvel.exe . \
-  build/windows-e2e
-echo "quorvel.exe: $(stat -c %s build-win/quorvel.exe) bytes"
+# The end-to-end scenarios run the program as a publisher ships it: the
+# stripped quorvel.exe of the release folder, with that folder's texts.
+scripts/dist.sh windows >/dev/null
+python3 tests/windows/test_windows_program.py build/dist/windows/quorvel.exe \
+  build/dist/windows build/windows-e2e
+echo "quorvel.exe as shipped: $(stat -c %s build/dist/windows/quorvel.exe) bytes"
