@@ -2,10 +2,14 @@
 // view with and without a change log, the download role, and silent mode.
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "data/tables.h"
 #include "tests/app/scenario.h"
 #include "tests/app/window_rows.h"
 #include "tests/support/scripted_server.h"
 #include "tests/support/test_environment.h"
+#include "ui/check_display.h"
 
 namespace {
 
@@ -264,6 +268,113 @@ TEST_F(CheckScenarioTest, SilentModeOpensTheWindowOnlyForAnUpdate) {
   EXPECT_TRUE(headless::Waits().empty());
   EXPECT_TRUE(headless::ExitState()->windows.empty());
   EXPECT_TRUE(headless::ExitState()->messages.empty());
+}
+
+// The reports called directly: the outcomes no scripted publisher reaches
+// (0, 2, 6), step and outcome numbers outside 0 to 6, and the modes in which
+// the reports do nothing at all.
+struct ReportCase {
+  const char* name;
+  const char* mode;
+  std::function<void()> report;
+  std::vector<std::string> changedRows;  // against the rows below
+};
+
+// The controls the reports change, as a check leaves them on its way in:
+// both buttons disabled.
+const std::vector<std::string> kReportedRows = {
+    "1 groupbox 10 91 280 40 | T33 | default | - | - |",
+    "3 textbox 15 151 270 60 | T31\nT32 | default | - | - |",
+    "4 progress 15 106 270 15 | - | default | - | - | value=0",
+    "7 button 170 231 110 25 | T47 | default | - | - | off",
+};
+
+TEST(CheckReportTest, StepsAndOutcomesChangeOnlyWhatTheirNumbersName) {
+  const std::string kClosable =
+      "7 button 170 231 110 25 | T47 | default | - | - |";
+  const ReportCase cases[] = {
+      {"step 6",
+       "",
+       [] { ReportCheckStep(6, 95); },
+       {"1 groupbox 10 91 280 40 | T33 T41 | default | - | - |",
+        "4 progress 15 106 270 15 | - | default | - | - | value=95"}},
+      {"step 7 moves the bar only",
+       "",
+       [] { ReportCheckStep(7, 55); },
+       {"4 progress 15 106 270 15 | - | default | - | - | value=55"}},
+      {"step -1 moves the bar only",
+       "",
+       [] { ReportCheckStep(-1, 5); },
+       {"4 progress 15 106 270 15 | - | default | - | - | value=5"}},
+      {"outcome 0 after step 0",
+       "",
+       [] {
+         ReportCheckStep(0, 0);
+         ReportCheckFailure(0);
+       },
+       {"1 groupbox 10 91 280 40 | T33 T35 | default | - | - |",
+        "3 textbox 15 151 270 60 | T0\nT6\nT7\nT8 | default | - | - |",
+        "4 progress 15 106 270 15 | - | default | - | - | value=100",
+        kClosable}},
+      {"outcome 2",
+       "",
+       [] { ReportCheckFailure(2); },
+       {"3 textbox 15 151 270 60 | T0\nT12\nT13\nT14 | default | - | - |",
+        "4 progress 15 106 270 15 | - | default | - | - | value=100",
+        kClosable}},
+      {"outcome 6",
+       "",
+       [] { ReportCheckFailure(6); },
+       {"3 textbox 15 151 270 60 | T0\nT24\nT25\nT26 | default | - | - |",
+        "4 progress 15 106 270 15 | - | default | - | - | value=100",
+        kClosable}},
+      {"outcome 7 leaves the text",
+       "",
+       [] { ReportCheckFailure(7); },
+       {"4 progress 15 106 270 15 | - | default | - | - | value=100",
+        kClosable}},
+      {"outcome -1 leaves the text",
+       "",
+       [] { ReportCheckFailure(-1); },
+       {"4 progress 15 106 270 15 | - | default | - | - | value=100",
+        kClosable}},
+      {"muted",
+       "muted",
+       [] {
+         ReportCheckStep(3, 60);
+         ReportCheckFailure(3);
+       },
+       {}},
+      {"silent",
+       "1",
+       [] {
+         ReportCheckStep(3, 60);
+         ReportCheckFailure(3);
+       },
+       {}},
+  };
+  for (const ReportCase& test : cases) {
+    headless::ConfigureToolkit({});
+    ResetTables();
+    std::vector<std::string> language = NumberedLanguage();
+    std::copy(language.begin(), language.end(), LanguageTable.begin());
+    ModeParameter = test.mode;
+    using platform::ControlKind;
+    platform::CreateControl(kMainWindow, 1, ControlKind::kGroupBox, 10, 91, 280,
+                            40, "T33", false);
+    platform::CreateControl(kMainWindow, 3, ControlKind::kTextBox, 15, 151, 270,
+                            60, "T31\nT32", false);
+    platform::CreateControl(kMainWindow, 4, ControlKind::kProgress, 15, 106,
+                            270, 15, "", false);
+    platform::CreateControl(kMainWindow, 7, ControlKind::kButton, 170, 231, 110,
+                            25, "T47", false);
+    platform::EnableControl(7, false);
+    test.report();
+    EXPECT_EQ(ControlRows(headless::State(), kMainWindow),
+              WithRows(kReportedRows, test.changedRows))
+        << test.name;
+  }
+  ModeParameter.clear();
 }
 
 }  // namespace
