@@ -21,7 +21,7 @@ void ReadCommandLine() {
   CommandLineParameters parameters =
       SplitCommandLine(platform::CommandLineText());
   ModeParameter = parameters.mode;
-  LanguageName = parameters.language.empty() ? "English" : parameters.language;
+  LanguageName = parameters.language;  // already "English" when empty
 }
 
 // Start-up in its order; true when it got as far as opening the main window
